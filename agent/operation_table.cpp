@@ -13,6 +13,16 @@ constexpr uint32_t kServiceStatus = sizeof(SERVICE_STATUS);
 constexpr uint32_t kFileTime = sizeof(FILETIME);
 constexpr uint32_t kFileStatusRecord = 64;
 
+#ifndef _WIN64
+// The areas as the 32-bit parent lays them out.
+static_assert(sizeof(SERVICE_STATUS) == 28, "service status record");
+static_assert(sizeof(SECURITY_ATTRIBUTES) == 12, "security attributes");
+static_assert(sizeof(HKEY) == 4 && sizeof(LSA_HANDLE) == 4, "handles written into output areas");
+static_assert(sizeof(LSA_UNICODE_STRING) == 8, "counted 16-bit string");
+static_assert(sizeof(LSA_OBJECT_ATTRIBUTES) == 24, "object attributes");
+static_assert(sizeof(SC_ACTION) == 8, "failure action");
+#endif
+
 // Forwards with `status` from the thread's last error.
 constexpr Operation op(uint32_t opcode, ResultForm form, std::initializer_list<ArgSpec> specs,
                        uint64_t (*run)(Call &)) {

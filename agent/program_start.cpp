@@ -5,6 +5,10 @@
 
 namespace UTElevate {
 
+#ifndef _WIN64
+static_assert(sizeof(STARTUPINFOA) == 68, "startup information");
+#endif
+
 int start_program(const char *program, const char *const *args, int wait) {
   // The longest command line Windows accepts, and its terminator.
   std::vector<char> command_line(32769);

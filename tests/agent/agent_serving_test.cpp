@@ -99,6 +99,15 @@ TEST_F(ServingTest, RegistryHandlesTravelAsNumbers) {
   EXPECT_EQ(agent_->call(116, {Arg::handle(opened)}).result, uint64_t{ERROR_INVALID_HANDLE});
 }
 
+TEST_F(ServingTest, OdbcInstallerIsLoadedOnFirstUse) {
+  EXPECT_EQ(agent_->call(134, {Arg::of(0x10002)}).result, 1u);  // only the low 16 bits count
+  WORD mode = 0;
+  Reply reply = agent_->call(133, {Arg::output(&mode, sizeof(mode))});
+  EXPECT_EQ(reply.result, 1u);
+  EXPECT_EQ(reply.status, 0u);
+  EXPECT_EQ(mode, 2);
+}
+
 TEST_F(ServingTest, EachRequestStartsFromZeroStatusAndResult) {
   EXPECT_EQ(agent_->call(kOpcodeLsaFreeMemory).result, ELEVATE_ERR_UNSUPPORTED);
   Reply reply = agent_->call(150);
