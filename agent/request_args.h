@@ -66,7 +66,7 @@ class RequestArgs {
 
   const ArgDescriptor &at(uint32_t index) const { return block_->args[index]; }
   uint32_t u32(uint32_t index) const { return static_cast<uint32_t>(at(index).value); }
-  uint64_t u64(uint64_t index) const { return at(static_cast<uint32_t>(index)).value; }
+  uint64_t u64(uint32_t index) const { return at(index).value; }
   // A handle travels as its low 32 bits; Windows sign-extends such values.
   template <class H> H handle(uint32_t index) const {
     return reinterpret_cast<H>(static_cast<intptr_t>(static_cast<int32_t>(u32(index))));

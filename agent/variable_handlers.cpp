@@ -98,9 +98,10 @@ uint64_t enumerate_account_rights_handler(OperationCall &c) {
       auto *records = reinterpret_cast<PackedRight *>(buffer);
       uint32_t text_offset = sizeof(PackedRight) * *count;
       for (ULONG i = 0; i < *count; ++i) {
-        std::memcpy(buffer + text_offset, rights[i].Buffer, rights[i].Length);
-        records[i] = {rights[i].Length, rights[i].Length, rights[i].Buffer ? a.at(2).caller_address + text_offset : 0};
-        text_offset += rights[i].Length;
+        const LSA_UNICODE_STRING &right = rights[i];
+        if (right.Buffer) std::memcpy(buffer + text_offset, right.Buffer, right.Length);
+        records[i] = {right.Length, right.Length, right.Buffer ? a.at(2).caller_address + text_offset : 0};
+        text_offset += right.Length;
       }
     }
   }
