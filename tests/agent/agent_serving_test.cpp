@@ -99,6 +99,30 @@ TEST_F(ServingTest, RegistryHandlesTravelAsNumbers) {
   EXPECT_EQ(agent_->call(116, {Arg::handle(opened)}).result, uint64_t{ERROR_INVALID_HANDLE});
 }
 
+TEST_F(ServingTest, MessageBoxShowsTheTextUnderTheAgentsCaption) {
+  const char text[] = "提权代理：请确认";  // code page 936 on the way to the box
+  const Arg arg = Arg::str(text);
+  ASSERT_TRUE(write_request(agent_->section(), 101, &arg, 1));
+  SetEvent(agent_->section().request_event());
+  HWND box = nullptr;
+  for (int i = 0; i < 200 && !box; ++i) {
+    Sleep(50);
+    box = FindWindowA(nullptr, "VornElevate");
+  }
+  ASSERT_TRUE(box);
+  char shown[64] = "";
+  GetDlgItemTextA(box, 0xFFFF, shown, sizeof(shown));  // a message box's text control
+  EXPECT_STREQ(shown, text);
+  EXPECT_TRUE(GetDlgItem(box, IDOK));
+  EXPECT_FALSE(GetDlgItem(box, IDCANCEL));
+  Sleep(300);  // let it paint before the picture is taken
+  EXPECT_NE(agent_test::save_window_image(box, "agent_message_box.bmp"), "");
+  PostMessageA(box, WM_COMMAND, IDOK, 0);
+  ASSERT_EQ(wait_for_done(agent_->section().done_event(), agent_->process(), 30000), Outcome::Answered);
+  EXPECT_EQ(block()->result, 0u);
+  EXPECT_EQ(block()->status, 0u);
+}
+
 TEST_F(ServingTest, OdbcInstallerIsLoadedOnFirstUse) {
   EXPECT_EQ(agent_->call(134, {Arg::of(0x10002)}).result, 1u);  // only the low 16 bits count
   WORD mode = 0;

@@ -1,4 +1,6 @@
 #include "agent_test_support.h"
+#include <cstdlib>
+#include <fstream>
 #include <vector>
 
 namespace agent_test {
@@ -12,6 +14,34 @@ std::string windows_path(std::string unix_path) {
 }
 
 }  // namespace
+
+std::string save_window_image(HWND window, const std::string &name) {
+  const char *folder = std::getenv("TEST_OUTPUT_DIR");
+  RECT box;
+  if (!folder || !GetWindowRect(window, &box)) return "";
+  const int width = box.right - box.left, height = box.bottom - box.top;
+  BITMAPINFOHEADER header{sizeof(header), width, height, 1, 24, BI_RGB, 0, 0, 0, 0, 0};
+  const DWORD row = (width * 3 + 3) & ~3u;
+  std::vector<char> pixels(row * height);
+  HDC screen = GetDC(nullptr), memory = CreateCompatibleDC(screen);
+  HBITMAP bitmap = CreateCompatibleBitmap(screen, width, height);
+  HGDIOBJ old = SelectObject(memory, bitmap);
+  BitBlt(memory, 0, 0, width, height, screen, box.left, box.top, SRCCOPY);
+  SelectObject(memory, old);
+  GetDIBits(memory, bitmap, 0, height, pixels.data(), reinterpret_cast<BITMAPINFO *>(&header), DIB_RGB_COLORS);
+  DeleteObject(bitmap);
+  DeleteDC(memory);
+  ReleaseDC(nullptr, screen);
+
+  std::string path = windows_path(std::string(folder) + "/" + name);
+  BITMAPFILEHEADER file{0x4D42, static_cast<DWORD>(sizeof(BITMAPFILEHEADER) + sizeof(header) + pixels.size()), 0, 0,
+                        sizeof(BITMAPFILEHEADER) + sizeof(header)};
+  std::ofstream out(path, std::ios::binary);
+  out.write(reinterpret_cast<const char *>(&file), sizeof(file));
+  out.write(reinterpret_cast<const char *>(&header), sizeof(header));
+  out.write(pixels.data(), static_cast<std::streamsize>(pixels.size()));
+  return out ? path : "";
+}
 
 std::string agent_exe() { return windows_path(AGENT_EXE); }
 std::string idle_exe() { return windows_path(IDLE_EXE); }

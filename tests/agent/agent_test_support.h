@@ -10,6 +10,10 @@ namespace agent_test {
 std::string agent_exe();
 std::string idle_exe();
 
+// Saves what the screen shows of the window as a BMP file in the test output
+// folder ($TEST_OUTPUT_DIR). Returns the file's path, or "" on failure.
+std::string save_window_image(HWND window, const std::string &name);
+
 // A pipe whose write end a child inherits as its standard error.
 class ErrorPipe {
  public:
