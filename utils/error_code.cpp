@@ -2,6 +2,11 @@
 
 #include <cstdint>
 
+// Other modules of the product rely on this layout: the type, then the code.
+static_assert(sizeof(UTErrorType) == 4, "the error type is a 32-bit enumeration");
+static_assert(sizeof(a_db_init_error) == 4, "initialisation errors are 32-bit");
+static_assert(sizeof(UTErrorCode) == 8, "type and code, 32 bits each");
+
 namespace {
 
 // POSIX numbers as the Windows C runtime numbers them; other systems use

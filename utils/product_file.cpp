@@ -96,7 +96,10 @@ bool search(const PathScanner &scanner, const char *name, int use_vendor_dir, Ca
   const char *const slash = CandidateSearch::kEnsureBackslash;
   const char *sub = subdirectory_for(scanner, name);
   char library_dir[kPathSize], exe_dir[kPathSize], value[kPathSize];
-  module_directory(scanner, library_module(), library_dir);
+  // A null module would name the executable instead of the library's module.
+  HMODULE library = library_module();
+  library_dir[0] = '\0';
+  if (library) module_directory(scanner, library, library_dir);
   module_directory(scanner, nullptr, exe_dir);
 
   if (library_dir[0] && c.try_path({library_dir, name})) return true;
