@@ -3,8 +3,8 @@
 #include <windows.h>
 
 #include <cstdlib>
-#include <initializer_list>
 #include <cstring>
+#include <initializer_list>
 
 #include "utils/locale/locale_detect.h"
 #include "utils/path_scanner.h"
@@ -17,6 +17,8 @@ const size_t kPathSize = MAX_PATH + 1;        // a path of 260 characters and it
 const size_t kEnvironmentValueSize = 150;
 const int kReadable = 4;                      // access mode of _access
 const char kDefaultSubdirectory[] = "win32\\";
+// As a part of a candidate: a backslash unless the path already ends with one.
+const char kEnsureBackslash[] = "\\";
 
 // The installation's sub-directory for a file, by the name's extension
 // (compared exactly: ".SQL" is no script).
@@ -65,7 +67,7 @@ class CandidateSearch {
 
   const char *found() const { return path_; }
 
-  // Each part is appended in turn; "\" ensures a trailing backslash.
+  // Appends the parts in turn (see kEnsureBackslash) and tests the result.
   bool try_path(std::initializer_list<const char *> parts) {
     path_[0] = '\0';
     for (const char *part : parts) {
@@ -83,17 +85,13 @@ class CandidateSearch {
     return true;
   }
 
-  static const char kEnsureBackslash[];
-
  private:
   const PathScanner &scanner_;
   char path_[kPathSize] = "";
 };
 
-const char CandidateSearch::kEnsureBackslash[] = "\\";
-
 bool search(const PathScanner &scanner, const char *name, int use_vendor_dir, CandidateSearch &c) {
-  const char *const slash = CandidateSearch::kEnsureBackslash;
+  const char *const slash = kEnsureBackslash;
   const char *sub = subdirectory_for(scanner, name);
   char library_dir[kPathSize], exe_dir[kPathSize], value[kPathSize];
   // A null module would name the executable instead of the library's module.
