@@ -14,6 +14,8 @@ namespace {
 // always left for the terminating zero, so longer answers are cut.
 constexpr std::size_t kAnswerBufferSize = 4096;
 
+const char kNoHostText[] = "The endpoint URL names no host";
+
 // The bytes of a base64 part as text: up to the first zero byte, at most
 // kAnswerBufferSize - 1 bytes.
 std::string AnswerText(const xsd__base64Binary& part) {
@@ -31,6 +33,14 @@ xsd__base64Binary BinaryPart(const std::string& bytes) {
   part.__size = static_cast<int>(bytes.size());
   part.id = part.type = part.options = nullptr;
   return part;
+}
+
+// Without a host in the URL the library would exchange the message over the
+// process's standard output and input; such a URL fails like an unreachable host.
+int RefuseEndpointWithoutHost(WayfarerPortProxy& proxy) {
+  soap_set_endpoint(&proxy, proxy.soap_endpoint);
+  if (*proxy.host) return SOAP_OK;
+  return soap_set_receiver_error(&proxy, kNoHostText, nullptr, SOAP_TCP_ERROR);
 }
 
 std::string FailureText(WayfarerPortProxy& proxy) {
@@ -67,8 +77,9 @@ std::string CallGatewayService(const std::string& endpointUrl, GatewayReply& rep
   proxy.recv_timeout = limits.answerSeconds;
 
   ns1__serviceResponse response;
-  if (proxy.service(serviceName, BinaryPart(context), BinaryPart(document), response) !=
-      SOAP_OK) {
+  if (RefuseEndpointWithoutHost(proxy) != SOAP_OK ||
+      proxy.service(serviceName, BinaryPart(context), BinaryPart(document), response) !=
+          SOAP_OK) {
     reply.responseCode = "-1";
     reply.responseMessage = FailureText(proxy);
     reply.serviceResponseCode = "-1";
