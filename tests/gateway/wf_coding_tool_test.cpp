@@ -77,6 +77,17 @@ void Arm(SystemCall call, int failOn, DWORD error) {
   g_error = error;
 }
 
+// The message of the std::runtime_error that `call` throws, or "" if none.
+template <class Call>
+std::string ThrownMessage(Call call) {
+  try {
+    call();
+  } catch (const std::runtime_error& e) {
+    return e.what();
+  }
+  return std::string();
+}
+
 struct FailureCase {
   bool inOtherToUC;  // else in UCtoOther
   SystemCall call;
@@ -102,28 +113,20 @@ TEST_P(CodingFailure, ExactMessageAndUnchangedTarget) {
   const FailureCase& c = GetParam();
   std::string target = "unchanged";
   BSTR wide = nullptr;
-  std::string message;
   Arm(c.call, c.failOn, c.error);
-  try {
-    if (c.inOtherToUC)
-      WFCodingTool::OtherToUC("x", wide);
-    else
-      WFCodingTool::UCtoOther(L"x", target);
-  } catch (const std::runtime_error& e) {
-    message = e.what();
-  }
-  EXPECT_EQ(message, c.message);
+  EXPECT_EQ(ThrownMessage([&] {
+              if (c.inOtherToUC)
+                WFCodingTool::OtherToUC("x", wide);
+              else
+                WFCodingTool::UCtoOther(L"x", target);
+            }),
+            c.message);
   EXPECT_EQ(target, "unchanged");
   EXPECT_EQ(wide, nullptr);
 
   Arm(c.call, c.failOnInTransfer, c.error);
-  message.clear();
-  try {
-    WFCodingTool::TransferCoding("x", target);
-  } catch (const std::runtime_error& e) {
-    message = e.what();
-  }
-  EXPECT_EQ(message, std::string("WFCodingTool::TransferCoding->") + c.message);
+  EXPECT_EQ(ThrownMessage([&] { WFCodingTool::TransferCoding("x", target); }),
+            std::string("WFCodingTool::TransferCoding->") + c.message);
   EXPECT_EQ(target, "unchanged");
 }
 
@@ -156,12 +159,7 @@ TEST(WFCodingTool, OversizedLengthIsAnAllocationFailure) {
   CodingSystemCalls saved = WFCodingTool::SystemCalls();
   WFCodingTool::SystemCalls().multiByteToWideChar = &HugeLength;
   BSTR wide = nullptr;
-  std::string message;
-  try {
-    WFCodingTool::OtherToUC("x", wide);
-  } catch (const std::runtime_error& e) {
-    message = e.what();
-  }
+  std::string message = ThrownMessage([&] { WFCodingTool::OtherToUC("x", wide); });
   WFCodingTool::SystemCalls() = saved;
   EXPECT_EQ(message, "WFCodingTool::OtherToUC; position:[WFCodingTool]:[117];description:"
                      "内存分配失败.");
