@@ -79,16 +79,19 @@ const ParseCase kParse32[] = {
     {"12", 37, 0, 0, EINVAL},
 };
 
-TEST(TextToNumber, ThirtyTwoBits) {
-  for (const ParseCase &c : kParse32) {
+template <typename Parse, size_t N>
+void check_parse(const ParseCase (&cases)[N], Parse parse) {
+  for (const ParseCase &c : cases) {
     SCOPED_TRACE(testing::Message() << '"' << c.text << "\" base " << c.base);
     errno = 0;
     char *end = nullptr;
-    EXPECT_EQ(c.value, ut_strtou32(c.text, &end, c.base));
+    EXPECT_EQ(c.value, parse(c.text, &end, c.base));
     EXPECT_EQ(c.consumed, end - c.text);
     EXPECT_EQ(c.error, errno);
   }
 }
+
+TEST(TextToNumber, ThirtyTwoBits) { check_parse(kParse32, ut_strtou32); }
 
 const ParseCase kParse64[] = {
     {"18446744073709551615", 10, UINT64_MAX, 20, 0},
@@ -99,16 +102,7 @@ const ParseCase kParse64[] = {
     {"0777", 0, 511, 4, 0},
 };
 
-TEST(TextToNumber, SixtyFourBits) {
-  for (const ParseCase &c : kParse64) {
-    SCOPED_TRACE(testing::Message() << '"' << c.text << "\" base " << c.base);
-    errno = 0;
-    char *end = nullptr;
-    EXPECT_EQ(c.value, ut_strtou64(c.text, &end, c.base));
-    EXPECT_EQ(c.consumed, end - c.text);
-    EXPECT_EQ(c.error, errno);
-  }
-}
+TEST(TextToNumber, SixtyFourBits) { check_parse(kParse64, ut_strtou64); }
 
 TEST(TextToNumber, NullEndIsAllowed) { EXPECT_EQ(7u, ut_strtou32("7", nullptr, 0)); }
 
