@@ -13,6 +13,7 @@ packages=(
   g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix
   wine64 gsoap xvfb xauth locales fonts-wqy-microhei
   imagemagick dpkg-dev cmake ninja-build googletest x11-utils
+  libicu-dev pkg-config
 )
 
 missing=()
