@@ -16,7 +16,7 @@ namespace {
 
 constexpr int kRounds = 10;
 constexpr int kTripsPerRound = 1000;
-constexpr int kStarts = 20;
+constexpr int kStarts = 40;
 
 double now_us() {
   static LARGE_INTEGER frequency = [] {
