@@ -24,17 +24,17 @@ static_assert(sizeof(SC_ACTION) == 8, "failure action");
 #endif
 
 // Forwards with `status` from the thread's last error.
-constexpr Operation op(uint32_t opcode, ResultForm form, std::initializer_list<ArgSpec> specs,
+constexpr Operation op(uint32_t opcode, ResultForm form, std::initializer_list<ArgRule> rules,
                        uint64_t (*run)(Call &)) {
-  Operation o{opcode, form, true, 0, static_cast<uint8_t>(specs.size()), {}, run};
+  Operation o{opcode, form, true, 0, static_cast<uint8_t>(rules.size()), {}, run};
   uint32_t i = 0;
-  for (const ArgSpec &spec : specs) o.args[i++] = spec;
+  for (const ArgRule &rule : rules) o.args[i++] = rule;
   return o;
 }
 // A file operation: -1 when refused.
-constexpr Operation file_op(uint32_t opcode, ResultForm form, std::initializer_list<ArgSpec> specs,
+constexpr Operation file_op(uint32_t opcode, ResultForm form, std::initializer_list<ArgRule> rules,
                             uint64_t (*run)(Call &)) {
-  Operation o = op(opcode, form, specs, run);
+  Operation o = op(opcode, form, rules, run);
   o.failure_result = kAllOnes;
   return o;
 }

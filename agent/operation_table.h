@@ -54,7 +54,7 @@ struct Operation {
   bool status_from_last_error;
   uint64_t failure_result;  // `result` when the arguments are refused
   uint8_t arg_count;
-  ArgSpec args[kMaxArgs];
+  ArgRule args[kMaxArgs];
   uint64_t (*run)(OperationCall &call);
 };
 

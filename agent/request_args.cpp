@@ -7,26 +7,26 @@ bool RequestArgs::descriptors_in_view(uint64_t count) const {
   return descriptor_offset(count) <= view_size_;
 }
 
-uint32_t RequestArgs::check(const ArgSpec *specs, uint32_t count) const {
+uint32_t RequestArgs::check(const ArgRule *rules, uint32_t count) const {
   if (block_->arg_count != count) return ELEVATE_ERR_ARG_COUNT;
   if (!descriptors_in_view(count)) return ERROR_NOACCESS;
-  uint32_t status = check_kinds(0, specs, count);
-  return status ? status : check_areas(0, specs, count);
+  uint32_t status = check_kinds(0, rules, count);
+  return status ? status : check_areas(0, rules, count);
 }
 
-uint32_t RequestArgs::check_kinds(uint32_t first, const ArgSpec *specs, uint32_t count) const {
+uint32_t RequestArgs::check_kinds(uint32_t first, const ArgRule *rules, uint32_t count) const {
   for (uint32_t i = 0; i < count; ++i)
-    if (at(first + i).kind != specs[i].kind) return ELEVATE_ERR_ARG_TYPE;
+    if (at(first + i).kind != rules[i].kind) return ELEVATE_ERR_ARG_TYPE;
   return 0;
 }
 
 // Sizes that depend on another area are checked after that area, so every
 // area is read only once it is known to lie inside the view.
-uint32_t RequestArgs::check_areas(uint32_t first, const ArgSpec *specs, uint32_t count) const {
+uint32_t RequestArgs::check_areas(uint32_t first, const ArgRule *rules, uint32_t count) const {
   for (int pass = 0; pass < 2; ++pass) {
     for (uint32_t i = 0; i < count; ++i) {
-      bool dependent = specs[i].rule == AreaSize::InOutArg;
-      if (dependent == (pass == 1) && !area_holds(first + i, specs[i])) return ERROR_NOACCESS;
+      bool dependent = rules[i].area == AreaSize::InOutArg;
+      if (dependent == (pass == 1) && !area_holds(first + i, rules[i])) return ERROR_NOACCESS;
     }
   }
   return 0;
@@ -50,21 +50,21 @@ bool RequestArgs::terminated_in_view(uint32_t index, bool list) const {
   return false;
 }
 
-bool RequestArgs::area_holds(uint32_t index, const ArgSpec &spec) const {
+bool RequestArgs::area_holds(uint32_t index, const ArgRule &rule) const {
   if (at(index).area.offset == 0) return true;  // a null pointer
-  switch (spec.rule) {
+  switch (rule.area) {
     case AreaSize::None:
       return true;
     case AreaSize::Fixed:
-      return area_in_view(index, spec.bytes);
+      return area_in_view(index, rule.bytes);
     case AreaSize::String:
       return terminated_in_view(index, false);
     case AreaSize::StringList:
       return terminated_in_view(index, true);
     case AreaSize::ValueArg:
-      return area_in_view(index, uint64_t{spec.bytes} * u32(spec.source));
+      return area_in_view(index, uint64_t{rule.bytes} * u32(rule.source));
     case AreaSize::InOutArg: {
-      const DWORD *size = data<DWORD>(spec.source);
+      const DWORD *size = data<DWORD>(rule.source);
       return area_in_view(index, size ? *size : 0);
     }
     case AreaSize::Sid: {

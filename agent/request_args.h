@@ -21,29 +21,29 @@ enum class AreaSize : uint8_t {
   Capacity,  // the descriptor's own `size`
 };
 
-struct ArgSpec {
+struct ArgRule {
   uint32_t kind;
-  AreaSize rule;
+  AreaSize area;
   uint8_t source;  // the argument that gives the size (ValueArg, InOutArg)
   uint32_t bytes;
 };
 
 namespace args {
-constexpr ArgSpec V{ARG_VALUE, AreaSize::None, 0, 0};
-constexpr ArgSpec Str{ARG_IN, AreaSize::String, 0, 0};
-constexpr ArgSpec StrList{ARG_IN, AreaSize::StringList, 0, 0};
-constexpr ArgSpec Sid{ARG_IN, AreaSize::Sid, 0, 0};
-constexpr ArgSpec Unread{ARG_IN, AreaSize::None, 0, 0};
-constexpr ArgSpec In(uint32_t bytes) { return {ARG_IN, AreaSize::Fixed, 0, bytes}; }
-constexpr ArgSpec Out(uint32_t bytes) { return {ARG_OUT, AreaSize::Fixed, 0, bytes}; }
-constexpr ArgSpec InOut(uint32_t bytes) { return {ARG_INOUT, AreaSize::Fixed, 0, bytes}; }
-constexpr ArgSpec Security() { return {ARG_SECURITY_ATTRIBUTES, AreaSize::Fixed, 0, sizeof(SECURITY_ATTRIBUTES)}; }
+constexpr ArgRule V{ARG_VALUE, AreaSize::None, 0, 0};
+constexpr ArgRule Str{ARG_IN, AreaSize::String, 0, 0};
+constexpr ArgRule StrList{ARG_IN, AreaSize::StringList, 0, 0};
+constexpr ArgRule Sid{ARG_IN, AreaSize::Sid, 0, 0};
+constexpr ArgRule Unread{ARG_IN, AreaSize::None, 0, 0};
+constexpr ArgRule In(uint32_t bytes) { return {ARG_IN, AreaSize::Fixed, 0, bytes}; }
+constexpr ArgRule Out(uint32_t bytes) { return {ARG_OUT, AreaSize::Fixed, 0, bytes}; }
+constexpr ArgRule InOut(uint32_t bytes) { return {ARG_INOUT, AreaSize::Fixed, 0, bytes}; }
+constexpr ArgRule Security() { return {ARG_SECURITY_ATTRIBUTES, AreaSize::Fixed, 0, sizeof(SECURITY_ATTRIBUTES)}; }
 // An area of `count` elements, the count given by value argument `source`.
-constexpr ArgSpec InSized(uint8_t source, uint32_t element = 1) { return {ARG_IN, AreaSize::ValueArg, source, element}; }
-constexpr ArgSpec OutSized(uint8_t source) { return {ARG_OUT, AreaSize::ValueArg, source, 1}; }
+constexpr ArgRule InSized(uint8_t source, uint32_t element = 1) { return {ARG_IN, AreaSize::ValueArg, source, element}; }
+constexpr ArgRule OutSized(uint8_t source) { return {ARG_OUT, AreaSize::ValueArg, source, 1}; }
 // An output buffer whose size the caller passes in the 32-bit area of `source`.
-constexpr ArgSpec OutSizedBy(uint8_t source) { return {ARG_OUT, AreaSize::InOutArg, source, 0}; }
-constexpr ArgSpec OutCapacity{ARG_OUT, AreaSize::Capacity, 0, 0};
+constexpr ArgRule OutSizedBy(uint8_t source) { return {ARG_OUT, AreaSize::InOutArg, source, 0}; }
+constexpr ArgRule OutCapacity{ARG_OUT, AreaSize::Capacity, 0, 0};
 }  // namespace args
 
 class RequestArgs {
@@ -58,11 +58,11 @@ class RequestArgs {
 
   // The complete check of an operation with a fixed argument list. Returns 0,
   // ELEVATE_ERR_ARG_COUNT, ELEVATE_ERR_ARG_TYPE or ERROR_NOACCESS.
-  uint32_t check(const ArgSpec *specs, uint32_t count) const;
+  uint32_t check(const ArgRule *rules, uint32_t count) const;
   // Kinds and then areas of descriptors first .. first + count - 1, whose
   // presence the caller has established.
-  uint32_t check_kinds(uint32_t first, const ArgSpec *specs, uint32_t count) const;
-  uint32_t check_areas(uint32_t first, const ArgSpec *specs, uint32_t count) const;
+  uint32_t check_kinds(uint32_t first, const ArgRule *rules, uint32_t count) const;
+  uint32_t check_areas(uint32_t first, const ArgRule *rules, uint32_t count) const;
 
   const ArgDescriptor &at(uint32_t index) const { return block_->args[index]; }
   uint32_t u32(uint32_t index) const { return static_cast<uint32_t>(at(index).value); }
@@ -80,7 +80,7 @@ class RequestArgs {
 
  private:
   bool area_in_view(uint32_t index, uint64_t bytes) const;
-  bool area_holds(uint32_t index, const ArgSpec &spec) const;
+  bool area_holds(uint32_t index, const ArgRule &rule) const;
   bool terminated_in_view(uint32_t index, bool list) const;
 
   RequestBlock *block_;

@@ -11,17 +11,17 @@ using namespace args;
 // Kinds of descriptors first .. first + count - 1 must all be ARG_IN strings.
 uint32_t check_string_kinds(const RequestArgs &a, uint32_t first, uint32_t count) {
   if (!a.descriptors_in_view(uint64_t{first} + count)) return ERROR_NOACCESS;
-  std::vector<ArgSpec> strings(count, Str);
+  std::vector<ArgRule> strings(count, Str);
   return a.check_kinds(first, strings.data(), count);
 }
 
 uint32_t check_string_areas(const RequestArgs &a, uint32_t first, uint32_t count) {
-  std::vector<ArgSpec> strings(count, Str);
+  std::vector<ArgRule> strings(count, Str);
   return a.check_areas(first, strings.data(), count);
 }
 
 // The fixed head of a variable list: at least `count` descriptors of these kinds.
-uint32_t check_head(const RequestArgs &a, const ArgSpec *head, uint32_t count) {
+uint32_t check_head(const RequestArgs &a, const ArgRule *head, uint32_t count) {
   if (a.count() < count) return ELEVATE_ERR_ARG_COUNT;
   if (!a.descriptors_in_view(count)) return ERROR_NOACCESS;
   return a.check_kinds(0, head, count);
@@ -39,7 +39,7 @@ static_assert(sizeof(PackedRight) == 8, "the 32-bit LSA_UNICODE_STRING");
 
 uint64_t start_service_handler(OperationCall &c) {
   const RequestArgs &a = c.args;
-  static const ArgSpec head[] = {V, V};
+  static const ArgRule head[] = {V, V};
   if (uint32_t status = check_head(a, head, 2)) return c.refuse(status);
   uint32_t n = a.u32(1);
   if (a.count() != uint64_t{n} + 2) return c.refuse(ELEVATE_ERR_ARG_COUNT);
@@ -54,19 +54,19 @@ uint64_t start_service_handler(OperationCall &c) {
 
 uint64_t change_service_config2_handler(OperationCall &c) {
   const RequestArgs &a = c.args;
-  static const ArgSpec head[] = {V, V};
+  static const ArgRule head[] = {V, V};
   if (uint32_t status = check_head(a, head, 2)) return c.refuse(status);
   SC_HANDLE service = a.handle<SC_HANDLE>(0);
   switch (a.u32(1)) {
     case SERVICE_CONFIG_DESCRIPTION: {
-      static const ArgSpec specs[] = {V, V, Str};
-      if (uint32_t status = a.check(specs, 3)) return c.refuse(status);
+      static const ArgRule rules[] = {V, V, Str};
+      if (uint32_t status = a.check(rules, 3)) return c.refuse(status);
       SERVICE_DESCRIPTIONA description{a.str(2)};
       return OperationCall::bits(c.impl.change_service_config2(service, SERVICE_CONFIG_DESCRIPTION, &description));
     }
     case SERVICE_CONFIG_FAILURE_ACTIONS: {
-      static const ArgSpec specs[] = {V, V, V, Str, Str, V, InSized(5, sizeof(SC_ACTION))};
-      if (uint32_t status = a.check(specs, 7)) return c.refuse(status);
+      static const ArgRule rules[] = {V, V, V, Str, Str, V, InSized(5, sizeof(SC_ACTION))};
+      if (uint32_t status = a.check(rules, 7)) return c.refuse(status);
       SERVICE_FAILURE_ACTIONSA actions{a.u32(2), a.str(3), a.str(4), a.u32(5), nullptr};
       if (a.at(6).caller_address != 0) {
         // An empty array the caller passed deletes the failure actions; the
@@ -111,7 +111,7 @@ uint64_t enumerate_account_rights_handler(OperationCall &c) {
 
 uint64_t run_program_handler(OperationCall &c) {
   const RequestArgs &a = c.args;
-  static const ArgSpec head[] = {Str, V, V};
+  static const ArgRule head[] = {Str, V, V};
   if (uint32_t status = check_head(a, head, 3)) return c.refuse(status);
   uint32_t n = a.u32(2);
   // Descriptors after the n program arguments are ignored.
