@@ -10,7 +10,8 @@ uint64_t stored_result(ResultForm form, uint64_t raw) {
       return 0;
     case ResultForm::Int32:
       return static_cast<uint64_t>(static_cast<int64_t>(static_cast<int32_t>(raw)));
-    case ResultForm::Handle:  // already zero-extended from the pointer width
+    case ResultForm::Handle:  // the parent knows handles by their low 32 bits
+      return static_cast<uint32_t>(raw);
     case ResultForm::Int64:
       return raw;
   }

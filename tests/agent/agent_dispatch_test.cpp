@@ -87,8 +87,9 @@ TEST_F(DispatchTest, ValuesAndStringsReachTheImplementation) {
 }
 
 TEST_F(DispatchTest, ResultForms) {
-  // A handle with bit 31 set is zero-extended; on 64 bits it is kept whole.
-  EXPECT_CALL(impl_, open_sc_manager(_, _, _)).WillOnce(Return(reinterpret_cast<SC_HANDLE>(uintptr_t{0x80001234})));
+  // A handle with bit 31 set is zero-extended, also where the system holds
+  // it sign-extended to 64 bits.
+  EXPECT_CALL(impl_, open_sc_manager(_, _, _)).WillOnce(Return(handle_of<SC_HANDLE>(0x80001234)));
   EXPECT_EQ(serve(102, {Arg::str(nullptr), Arg::str(nullptr), Arg::of(0)}).result, 0x80001234u);
   // BOOL, LONG and int are sign-extended.
   EXPECT_CALL(impl_, close_service_handle(_)).WillOnce(Return(TRUE));
