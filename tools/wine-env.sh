@@ -6,8 +6,8 @@ WINESERVER=/usr/lib/wine/wineserver64
 
 wine_env_start() {
   local dir=$1
-  mkdir -p "$dir"
   export WINEPREFIX=$dir/prefix
+  mkdir -p "$WINEPREFIX"
   export WINEDEBUG=${WINEDEBUG:--all}
   export LANG=zh_CN.UTF-8 LC_ALL=zh_CN.UTF-8
   export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
@@ -22,9 +22,9 @@ wine_env_start() {
     for _ in $(seq 50); do [ -e /tmp/.X11-unix/X$n ] && break; sleep 0.1; done
   fi
   # A persistent server keeps its state between the test programs of the run.
-  "$WINESERVER" -p >/dev/null 2>&1
+  "$WINESERVER" -p >/dev/null 2>&1 || true
   if [ ! -f "$WINEPREFIX/system.reg" ]; then
-    "$WINE" wineboot -i >/dev/null 2>&1
+    "$WINE" wineboot -i >/dev/null 2>&1 || echo "wine-env: wineboot failed" >&2
   fi
 }
 

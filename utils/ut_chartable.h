@@ -8,7 +8,8 @@ struct UTCharInfo {
   unsigned char length;  // 2 for a lead byte, else 1
 };
 
-// Builds the table; later calls do nothing.
+// Builds the table; later calls do nothing. The readers below build it
+// on first use too.
 void ut_init_char_table();
 const UTCharInfo &ut_char_info(unsigned char byte);
 // Whether the code page has any lead byte.
