@@ -25,6 +25,9 @@ SIZE ExternMessageBox::MeasureText() {
 
 BOOL ExternMessageBox::OnInitDialog() {
   CDialog::OnInitDialog();
+  // The box has no caption; its window text carries the message for
+  // assistive tools.
+  SetWindowText(m_text.c_str());
   m_label.SubclassDlgItem(IDC_DESCRIPTION, this);
 
   m_background = LoadImageFile(ModulePath(L"res\\MessageBox_Bk.gif"));
