@@ -1,3 +1,4 @@
+#include <cstdio>
 #include "client/framework/qf_dialog.h"
 
 INT_PTR CDialog::DoModal() {
@@ -20,6 +21,7 @@ INT_PTR CDialog::DoModal() {
   HWND hwnd = ::CreateDialogIndirectParamA(module, dialogTemplate, owner, &CDialog::DialogProc,
                                            reinterpret_cast<LPARAM>(this));
   UnhookWindowCreate();
+  fprintf(stderr, "DBG created %p ended=%d err=%lu\n", (void*)hwnd, m_ended, GetLastError());
   if (!hwnd)
     return -1;
   if (disabledOwner)

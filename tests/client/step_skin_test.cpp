@@ -102,6 +102,7 @@ TEST(StepCaption, CloseAreaAsksOnlyOverTheCloseImage) {
       EXPECT_EQ(asked, c.asks) << "click " << c.fromRight << " pixels from the right edge";
       if (asked)
         ui.Click(ui.WaitForMessageBox(), IDCANCEL); // stay
+      ui.EndMoveLoop(step);
       HWND again = ui.WaitForStep(IDD_READ_CARD);
       EXPECT_EQ(again, step);
     }

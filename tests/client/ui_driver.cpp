@@ -10,7 +10,7 @@
 #include <thread>
 
 namespace {
-const DWORD kWaitMs = 5000;
+const DWORD kWaitMs = 15000;
 const DWORD kPollMs = 20;
 
 // GDI+ is started once for the whole test program, as the application does.
@@ -122,7 +122,7 @@ void UiDriver::WaitGone(HWND hwnd) {
       return;
     ::Sleep(kPollMs);
   }
-  Fail("window did not close");
+  Fail("window did not close: step " + std::to_string(TemplateOf(hwnd)));
 }
 
 bool UiDriver::NoWindowLeft() { return VisibleWindows(uiThread).empty(); }
@@ -144,14 +144,20 @@ void UiDriver::CaptionClick(HWND window, int x) {
   RECT rc;
   ::GetWindowRect(window, &rc);
   ::PostMessageA(window, WM_NCLBUTTONDOWN, HTCAPTION, MAKELPARAM(rc.left + x, rc.top + 5));
-  // Ends the window-move loop the press may start.
-  ::PostMessageA(window, WM_LBUTTONUP, 0, MAKELPARAM(x, 5));
+}
+
+void UiDriver::EndMoveLoop(HWND window) {
+  ::Sleep(200);
+  ::PostMessageA(window, WM_LBUTTONUP, 0, 0);
 }
 
 void UiDriver::Screenshot(HWND window, const char *name) {
   const char *folder = std::getenv("TEST_OUTPUT_DIR");
   if (!folder)
     return;
+  ::RedrawWindow(window, nullptr, nullptr,
+                 RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
+  ::Sleep(300);
   RECT rc;
   ::GetWindowRect(window, &rc);
   int width = rc.right - rc.left, height = rc.bottom - rc.top;

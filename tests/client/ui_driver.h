@@ -18,7 +18,7 @@ public:
                      const std::function<void(UiDriver &)> &script);
 
   // The visible, enabled top-level window of the test thread that
-  // `match` accepts (5 seconds at most).
+  // `match` accepts (15 seconds at most).
   HWND WaitFor(const std::function<bool(HWND)> &match, const char *what);
   HWND WaitForStep(int templateId);
   HWND WaitForMessageBox();
@@ -33,6 +33,9 @@ public:
   void Focus(HWND dialog, int controlId);
   // A left click on the caption at `x` pixels from the window's left edge.
   void CaptionClick(HWND window, int x);
+  // Releases the button after a caption press: ends the window-move loop the
+  // press started.
+  void EndMoveLoop(HWND window);
 
   // Saves the window as it is drawn to $TEST_OUTPUT_DIR/<name>.bmp.
   void Screenshot(HWND window, const char *name);
