@@ -146,14 +146,23 @@ void StepDlgBase::UseProgramIcon() {
 }
 
 // The title image stretched over the caption, the close image at its right.
+// Drawn off screen first: GDI+ clips a window's device context to its client
+// area on some systems, and the caption lies outside it.
 void StepDlgBase::PaintCaption() {
   if (!m_titleImage || !m_closeImage)
     return;
   CWindowDC dc(m_hWnd);
   int width = GetWindowSize().cx, height = CaptionHeight();
-  DrawImage(dc, *m_titleImage, 0, 0, width, height);
+  HDC memory = ::CreateCompatibleDC(dc);
+  HBITMAP caption = ::CreateCompatibleBitmap(dc, width, height);
+  HGDIOBJ previous = ::SelectObject(memory, caption);
+  DrawImage(memory, *m_titleImage, 0, 0, width, height);
   int closeWidth = ImageSize(*m_closeImage).cx;
-  DrawImage(dc, *m_closeImage, width - closeWidth - kCloseImageMargin, 0, closeWidth, height);
+  DrawImage(memory, *m_closeImage, width - closeWidth - kCloseImageMargin, 0, closeWidth, height);
+  ::BitBlt(dc, 0, 0, width, height, memory, 0, 0, SRCCOPY);
+  ::SelectObject(memory, previous);
+  ::DeleteObject(caption);
+  ::DeleteDC(memory);
 }
 
 bool StepDlgBase::CloseAreaHit(LPARAM screenPoint) const {

@@ -1,4 +1,3 @@
-#include <cstdio>
 #include "client/framework/qf_dialog.h"
 
 INT_PTR CDialog::DoModal() {
@@ -21,7 +20,6 @@ INT_PTR CDialog::DoModal() {
   HWND hwnd = ::CreateDialogIndirectParamA(module, dialogTemplate, owner, &CDialog::DialogProc,
                                            reinterpret_cast<LPARAM>(this));
   UnhookWindowCreate();
-  fprintf(stderr, "DBG created %p ended=%d err=%lu\n", (void*)hwnd, m_ended, GetLastError());
   if (!hwnd)
     return -1;
   if (disabledOwner)

@@ -164,6 +164,8 @@ void UiDriver::Screenshot(HWND window, const char *name) {
   HDC dc = ::GetWindowDC(window);
   std::vector<DWORD> pixels = Capture(dc, {0, 0, width, height});
   ::ReleaseDC(window, dc);
+  for (DWORD &pixel : pixels)
+    pixel |= 0xFF000000; // opaque: GDI leaves the fourth byte zero
 
   BITMAPFILEHEADER file{};
   BITMAPINFOHEADER header = TopDownHeader(width, height);
@@ -202,17 +204,26 @@ RECT ControlRect(HWND dialog, int controlId) {
 }
 
 std::vector<bool> DarkRows(HWND window, const RECT &area, int threshold) {
-  HDC dc = ::GetDC(window);
-  std::vector<DWORD> pixels = Capture(dc, area);
+  // Reads the whole window the way screenshots do, then looks at `area`,
+  // shifted from client to window coordinates.
+  RECT frame;
+  ::GetWindowRect(window, &frame);
+  POINT origin{0, 0};
+  ::ClientToScreen(window, &origin);
+  int width = frame.right - frame.left, height = frame.bottom - frame.top;
+  int dx = origin.x - frame.left, dy = origin.y - frame.top;
+  HDC dc = ::GetWindowDC(window);
+  std::vector<DWORD> pixels = Capture(dc, {0, 0, width, height});
   ::ReleaseDC(window, dc);
-  int width = area.right - area.left;
+  auto dark = [threshold](DWORD p) {
+    return (p & 0xFF) < DWORD(threshold) && ((p >> 8) & 0xFF) < DWORD(threshold) &&
+           ((p >> 16) & 0xFF) < DWORD(threshold);
+  };
   std::vector<bool> rows(area.bottom - area.top);
-  for (size_t y = 0; y < rows.size(); ++y) {
-    for (int x = 0; x < width && !rows[y]; ++x) {
-      DWORD p = pixels[y * width + x];
-      rows[y] = (p & 0xFF) < DWORD(threshold) && ((p >> 8) & 0xFF) < DWORD(threshold) &&
-                ((p >> 16) & 0xFF) < DWORD(threshold);
-    }
+  for (int y = 0; y < static_cast<int>(rows.size()); ++y) {
+    int wy = y + area.top + dy;
+    for (int x = area.left + dx; x < area.right + dx && wy >= 0 && wy < height && !rows[y]; ++x)
+      rows[y] = x >= 0 && x < width && dark(pixels[wy * width + x]);
   }
   return rows;
 }

@@ -78,8 +78,13 @@ right_panel "$out/DlgReadCard_Right.bmp" "读取操作员卡" \
   -fill "$muted" -pointsize 12 -annotate +44+292 "读卡期间请勿拔出操作员卡。"
 right_panel "$out/DlgUserContact_Right.bmp" "填写联系方式" \
   -fill "$muted" -pointsize 12 -annotate +28+300 "电话与地址仅用于本次注册的联系。"
-right_panel "$out/DlgShowUserInfo_Right.bmp" "确认注册信息"
-right_panel "$out/DlgEnd_Right.bmp" "注册结果"
+# The review text box covers this picture: a plain white page.
+convert -size ${right_w}x${pic_h} xc:white -type TrueColor "BMP3:$out/DlgShowUserInfo_Right.bmp"
+# The outcome text stands at the top of this picture; the decoration sits low.
+convert -size ${right_w}x${pic_h} xc:"$surface" -font "$font" \
+  -fill "$rule" -draw "rectangle 28,276 372,277" \
+  -fill "$muted" -pointsize 12 -annotate +28+300 "感谢使用 Quillon 企业安装注册向导。" \
+  -type TrueColor "BMP3:$out/DlgEnd_Right.bmp"
 
 # Caption bar, its close image and the bottom strip under the pictures.
 convert -size 590x26 gradient:'#16283f'-"$navy_top" -font "$font" \
