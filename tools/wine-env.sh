@@ -25,6 +25,9 @@ wine_env_start() {
   "$WINESERVER" -p >/dev/null 2>&1 || true
   if [ ! -f "$WINEPREFIX/system.reg" ]; then
     "$WINE" wineboot -i >/dev/null 2>&1 || echo "wine-env: wineboot failed" >&2
+    # With no window manager on the display, Wine must draw window frames and
+    # captions itself; left to a manager, they would stay black.
+    "$WINE" reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /d N /f >/dev/null 2>&1 || true
   fi
 }
 
