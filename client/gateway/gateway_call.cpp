@@ -86,8 +86,8 @@ std::string CallGatewayService(const std::string& endpointUrl, GatewayReply& rep
     return std::string();
   }
 
-  const std::string result = AnswerText(response.result);
-  std::string responseData = AnswerText(response.responseData);
+  const std::string result = AnswerText(response._result);
+  std::string responseData = AnswerText(response._responseData);
   reply.responseCode = ExtractTagValue(result, "ResponseCode");
   reply.responseMessage = ExtractTagValue(result, "ResponseMessage");
   reply.serviceResponseCode = ExtractTagValue(result, "ServiceResponseCode");

@@ -20,12 +20,14 @@ class xsd__base64Binary
   char *id, *type, *options;  // the library's own bookkeeping
 };
 
-// The answer: the first child is the result document, the second the response data.
+// The answer: the first child is the result document, the second the response
+// data. The leading underscore makes the parts anonymous: they are read by
+// position whatever their names, and written as "result" and "responseData".
 class ns1__serviceResponse
 {
  public:
-  xsd__base64Binary result;
-  xsd__base64Binary responseData;
+  xsd__base64Binary _result;
+  xsd__base64Binary _responseData;
 };
 
 int ns1__service(std::string serviceName, xsd__base64Binary requestContext,

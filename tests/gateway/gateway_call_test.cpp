@@ -163,6 +163,11 @@ INSTANTIATE_TEST_SUITE_P(
                    {"1", LongText('m', 4095 - 47), "", ""}, LongText('d', 4095)},
         AnswerCase{"OneChild", "--answer one-child --result " + Quoted(kFullResult),
                    {"0", "A&amp;B", "-5", "service message"}, ""},
+        // Parts are taken by position: their names and the response's are not read.
+        AnswerCase{"Soap12OtherNamesAndTypes",
+                   "--answer lenient --result " + Quoted(kFullResult) + " --response-data " +
+                       Quoted("the data"),
+                   {"0", "A&amp;B", "-5", "service message"}, "the data"},
         AnswerCase{"Soap11Fault", "--answer fault11 --fault-text " + Quoted("refused by service"),
                    {"-1", "refused by service", "-1", "kept"}, ""},
         AnswerCase{"Soap12Fault", "--answer fault12 --fault-text " + Quoted("reason text"),

@@ -6,7 +6,7 @@
 // Listens on 127.0.0.1 (port 27666 unless given; 0 takes any free port) and
 // prints "listening on <port>" once it accepts connections. Serves --count
 // requests, or without end. MODE is one of ok, fault11, fault12, fault-no-text,
-// not-soap, wrong-type, one-child, silent. --record writes the raw bytes of the
+// not-soap, wrong-type, one-child, silent, lenient. --record writes the raw bytes of the
 // last request (HTTP header and body) to FILE after each request.
 #include "soapWayfarerPortService.h"
 

@@ -47,6 +47,21 @@ int StaySilent(soap* s) {
   return SOAP_STOP;
 }
 
+// A SOAP 1.2 answer as another toolkit might write it: its own prefixes, the
+// older schema-instance namespace, a response element and parts under names of
+// its own, types written as SOAP encoding's base64 or as an unprefixed
+// base64Binary, and a third part the client does not know.
+std::string LenientEnvelope(soap* s, const AnswerSettings& a) {
+  return "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+         "<env:Envelope xmlns:env=\"http://www.w3.org/2003/05/soap-envelope\" "
+         "xmlns:enc=\"http://www.w3.org/2003/05/soap-encoding\" "
+         "xmlns:i=\"http://www.w3.org/1999/XMLSchema-instance\" "
+         "xmlns:m=\"urn:another:toolkit\"><env:Body><m:answer>"
+         "<first i:type=\"enc:base64\">" + Base64(s, a.result) + "</first>"
+         "<second i:type=\"base64Binary\">" + Base64(s, a.responseData) + "</second>"
+         "<third>ignored</third></m:answer></env:Body></env:Envelope>";
+}
+
 xsd__base64Binary Part(soap* s, const std::string& bytes) {
   xsd__base64Binary part;
   part.soap_default(s);
@@ -72,6 +87,7 @@ bool ParseAnswerMode(const std::string& name, AnswerMode& mode) {
       {"fault12", AnswerMode::kFault12}, {"fault-no-text", AnswerMode::kFaultNoText},
       {"not-soap", AnswerMode::kNotSoap}, {"wrong-type", AnswerMode::kWrongType},
       {"one-child", AnswerMode::kOneChild}, {"silent", AnswerMode::kSilent},
+      {"lenient", AnswerMode::kLenient},
   };
   for (const auto& m : kModes) {
     if (name == m.name) {
@@ -87,8 +103,8 @@ int WayfarerPortService::service(const std::string&, const xsd__base64Binary&,
   const AnswerSettings& a = CurrentAnswer();
   switch (a.mode) {
     case AnswerMode::kOk:
-      response.result = Part(this, a.result);
-      response.responseData = Part(this, a.responseData);
+      response._result = Part(this, a.result);
+      response._responseData = Part(this, a.responseData);
       return SOAP_OK;
     case AnswerMode::kFault11:
       return soap_senderfault(a.faultText.c_str(), nullptr);
@@ -112,6 +128,8 @@ int WayfarerPortService::service(const std::string&, const xsd__base64Binary&,
                      ResponseEnvelope("<result>" + Base64(this, a.result) + "</result>"));
     case AnswerMode::kSilent:
       return StaySilent(this);
+    case AnswerMode::kLenient:
+      return SendRaw(this, "application/soap+xml; charset=utf-8", LenientEnvelope(this, a));
   }
   return SOAP_OK;
 }

@@ -11,6 +11,7 @@ enum class AnswerMode {
   kWrongType,    // the result part typed xsd:string
   kOneChild,     // a response element with the result only
   kSilent,       // reads the request, never answers
+  kLenient,      // SOAP 1.2, other element names, base64 types, a third child
 };
 
 struct AnswerSettings {
