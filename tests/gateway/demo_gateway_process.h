@@ -4,7 +4,7 @@
 #include <string>
 
 #include "test_files.h"
-#include "test_process.h"
+#include "tests/support/child_process.h"
 
 class DemoGatewayProcess {
  public:

@@ -10,7 +10,7 @@
 
 #include "client/app/run_log.h"
 #include "test_files.h"
-#include "test_process.h"
+#include "tests/support/child_process.h"
 
 namespace {
 

@@ -10,6 +10,7 @@
 #include <string>
 
 #include "utils/ut_fatal.h"
+#include "tests/support/child_process.h"
 #include "utils/ut_memory.h"
 
 namespace {
@@ -36,7 +37,7 @@ int run_child_case(const std::string &name) {
 
 struct ChildResult {
   std::string box_text;  // empty when no box appeared
-  DWORD exit_code = 0;
+  long exit_code = -1;
   std::string output;
 };
 
@@ -52,26 +53,12 @@ BOOL CALLBACK collect_static_text(HWND child, LPARAM param) {
 ChildResult run_child(const std::string &name, const char *caption) {
   char self[MAX_PATH];
   GetModuleFileNameA(nullptr, self, MAX_PATH);
-  std::string command = std::string("\"") + self + "\" --child=" + name;
-
-  SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};
-  HANDLE read_end, write_end;
-  CreatePipe(&read_end, &write_end, &inherit, 0);
-  SetHandleInformation(read_end, HANDLE_FLAG_INHERIT, 0);
-  STARTUPINFOA si{};
-  si.cb = sizeof si;
-  si.dwFlags = STARTF_USESTDHANDLES;
-  si.hStdOutput = write_end;
-  si.hStdError = GetStdHandle(STD_ERROR_HANDLE);
-  si.hStdInput = GetStdHandle(STD_INPUT_HANDLE);
-  PROCESS_INFORMATION pi{};
+  ChildProcess child(self, "--child=" + name);
   ChildResult result;
-  if (!CreateProcessA(nullptr, &command[0], nullptr, nullptr, TRUE, 0, nullptr, nullptr, &si, &pi)) {
+  if (!child.started()) {
     ADD_FAILURE() << "cannot start child: " << GetLastError();
     return result;
   }
-  CloseHandle(write_end);
-
   for (int tries = 0; tries < 300; ++tries) {
     HWND box = FindWindowA("#32770", caption);
     if (box) {
@@ -79,21 +66,12 @@ ChildResult run_child(const std::string &name, const char *caption) {
       PostMessageA(box, WM_COMMAND, IDOK, 0);
       break;
     }
-    if (WaitForSingleObject(pi.hProcess, 50) == WAIT_OBJECT_0)
+    if (child.Wait(50) != -1)
       break;
   }
-  if (WaitForSingleObject(pi.hProcess, 20000) != WAIT_OBJECT_0) {
-    ADD_FAILURE() << "child did not end";
-    TerminateProcess(pi.hProcess, 255);
-  }
-  GetExitCodeProcess(pi.hProcess, &result.exit_code);
-  char chunk[512];
-  DWORD got;
-  while (ReadFile(read_end, chunk, sizeof chunk, &got, nullptr) && got > 0)
-    result.output.append(chunk, got);
-  CloseHandle(read_end);
-  CloseHandle(pi.hThread);
-  CloseHandle(pi.hProcess);
+  result.exit_code = child.Wait(20000);
+  EXPECT_NE(-1, result.exit_code) << "child did not end";
+  result.output = child.ReadAll();
   return result;
 }
 
@@ -116,7 +94,7 @@ TEST(FatalError, ShowsEchoesAndExitsWithOne) {
     ChildResult r = run_child(c.child, "SQLPelagos Fatal Error");
     EXPECT_EQ(c.box_text, r.box_text);
     EXPECT_EQ(c.output, r.output);
-    EXPECT_EQ(1u, r.exit_code);
+    EXPECT_EQ(1, r.exit_code);
   }
 }
 
@@ -140,7 +118,7 @@ TEST(AssertionFailure, ReportsThroughBoxAndAborts) {
     ChildResult r = run_child(c.child, "Assertion Failure");
     // Message boxes show "\r\n" as line breaks; compare the text as set.
     EXPECT_EQ(c.box_text, r.box_text);
-    EXPECT_EQ(3u, r.exit_code) << "abort() ends the process with code 3";
+    EXPECT_EQ(3, r.exit_code) << "abort() ends the process with code 3";
     EXPECT_EQ("", r.output);
   }
 }

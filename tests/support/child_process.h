@@ -15,6 +15,8 @@ class ChildProcess {
   bool started() const { return process_ != nullptr; }
   // One line of the child's standard output, without its line break.
   std::string ReadLine();
+  // The rest of the child's standard output, up to its end.
+  std::string ReadAll();
   // Waits for the child's end; its exit code, or -1 when it did not end in time.
   long Wait(DWORD milliseconds);
 

@@ -1,4 +1,4 @@
-#include "test_process.h"
+#include "tests/support/child_process.h"
 
 #include <algorithm>
 
@@ -42,6 +42,14 @@ std::string ChildProcess::ReadLine() {
     if (c != '\r') line += c;
   }
   return line;
+}
+
+std::string ChildProcess::ReadAll() {
+  std::string text;
+  char chunk[512];
+  DWORD read = 0;
+  while (ReadFile(output_, chunk, sizeof chunk, &read, nullptr) && read > 0) text.append(chunk, read);
+  return text;
 }
 
 long ChildProcess::Wait(DWORD milliseconds) {
